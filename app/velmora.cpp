@@ -1,0 +1,54 @@
+#include "app/velmora.h"
+
+#include "app/windowset.h"
+#include "clock/Unit1.h"
+#include "ui/application.h"
+#include "ui/desktop.h"
+#include "ui/fonts.h"
+#include "ui/hints.h"
+#include "ui/layouterror.h"
+#include "ui/regional.h"
+#include "ui/systemtimesource.h"
+#include "ui/texts.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+
+namespace app {
+
+void choosePlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+int run()
+{
+    try {
+        ui::installFontSubstitutes();
+        ui::installToolTipTimings();
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora.png")));
+
+        ui::TApplication application;
+        application.setTitle(
+            ui::StringTable::fromResource(QStringLiteral(":/strings.dfm")).string(QStringLiteral("ApplicationTitle")));
+        ui::SystemTimeSource time;
+        ui::SystemRegionalFormats regional;
+        ui::SystemDesktop desktop;
+        const ui::Services services{time, regional, desktop, application};
+
+        WindowSet windows(services);
+        QObject::connect(&application, &ui::TApplication::terminated, qApp, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+        Form1->show();
+        return QApplication::exec();
+    } catch (const ui::LayoutError& error) {
+        std::fprintf(stderr, "velmora: %s\n", error.what());
+        return 1;
+    }
+}
+
+} // namespace app

@@ -1,0 +1,13 @@
+object Strings: TStringTable
+  ApplicationTitle = 'Velmora'
+  TodayPrefix = 'Today '
+  WeekdaySuffixes = (
+    '(日)'
+    '(月)'
+    '(火)'
+    '(水)'
+    '(木)'
+    '(金)'
+    '(土)')
+  Farewell = 'Bye!Bye!'
+end

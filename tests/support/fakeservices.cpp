@@ -1,0 +1,6 @@
+#include "support/fakeservices.h"
+
+FakeServices::FakeServices(const QDateTime& start) : time(start)
+{
+    application.setTitle(QStringLiteral("Velmora"));
+}
