@@ -1,10 +1,11 @@
 #include "app/velmora.h"
+#include "ui/platform.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    app::choosePlatform();
+    ui::preparePlatform();
     QApplication qt(argc, argv);
     return app::run();
 }

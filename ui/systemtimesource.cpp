@@ -43,10 +43,12 @@ public:
     bool isArmed() const override { return armed_; }
 
 private:
+    // Qt's timers count whole milliseconds on another clock; one more keeps
+    // the wake-up from landing a fraction early and having to sleep again.
     void schedule()
     {
         const auto left = due_ - source_.uptime();
-        timer_.start(std::max<Milliseconds>(left, Milliseconds(0)));
+        timer_.start(std::max<Milliseconds>(left, Milliseconds(0)) + Milliseconds(1));
     }
 
     // Qt's timers run on a clock that stops during suspend and round to the
