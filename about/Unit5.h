@@ -2,6 +2,7 @@
 
 #include "ui/form.h"
 #include "ui/image.h"
+#include "ui/label.h"
 
 // The about window: version, usage and the author's site.
 class TForm5 : public ui::TForm
@@ -10,6 +11,10 @@ public:
     explicit TForm5(const ui::Services& services);
 
     ui::TImage* Image1 = nullptr;
+    ui::TLabel* Label1 = nullptr;
+
+    void Image1MouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
+    void Label1MouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
 };
 
 extern TForm5* Form5;

@@ -35,6 +35,7 @@ object Form1: TForm1
     PopupMenu = PopupMenu1
     Transparent = True
     OnDblClick = Label1DblClick
+    OnMouseMove = Label1MouseMove
   end
   object Timer1: TTimer
     Interval = 1000
@@ -43,5 +44,37 @@ object Form1: TForm1
   end
   object PopupMenu1: TPopupMenu
     AutoHotkeys = maManual
+    object N1: TMenuItem
+      Caption = 'カレンダー表示'
+      OnClick = N1Click
+    end
+    object N2: TMenuItem
+      Caption = 'タイマー表示'
+      OnClick = N2Click
+    end
+    object N5: TMenuItem
+      Caption = 'ストップウォッチ表示'
+      OnClick = N5Click
+    end
+    object N6: TMenuItem
+      Caption = '全て表示'
+      OnClick = N6Click
+    end
+    object N3: TMenuItem
+      Caption = '透明化'
+      OnClick = N3Click
+    end
+    object N7: TMenuItem
+      Caption = 'フォーム同時移動'
+      OnClick = N7Click
+    end
+    object N4: TMenuItem
+      Caption = 'バージョン'
+      OnClick = N4Click
+    end
+    object Exit1: TMenuItem
+      Caption = '終了'
+      OnClick = Exit1Click
+    end
   end
 end

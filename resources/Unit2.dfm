@@ -16,5 +16,6 @@ object Form2: TForm2
     Height = 14
     Picture = 'gradient.jpg'
     Stretch = True
+    OnMouseMove = Image1MouseMove
   end
 end

@@ -18,4 +18,30 @@ object Form3: TForm3
     Height = 24
     Picture = 'gradient.jpg'
   end
+  object Label1: TLabel
+    Align = alClient
+    Alignment = taCenter
+    AutoSize = False
+    Caption = '00:00'
+    Font.Charset = SHIFTJIS_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -19
+    Font.Name = 'ＭＳ Ｐゴシック'
+    Font.Style = [fsItalic]
+    Layout = tlTop
+    Transparent = True
+  end
+  object Label2: TLabel
+    Align = alClient
+    AutoSize = False
+    Caption = 'Timer'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -12
+    Font.Name = '@Dotum'
+    Font.Style = [fsItalic]
+    Layout = tlCenter
+    Transparent = True
+    OnMouseMove = Label1MouseMove
+  end
 end

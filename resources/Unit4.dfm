@@ -16,4 +16,18 @@ object Form4: TForm4
     Picture = 'gradient.jpg'
     Stretch = True
   end
+  object Label2: TLabel
+    Align = alClient
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'stopwatch'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWindowText
+    Font.Height = -16
+    Font.Name = '@Dotum'
+    Font.Style = [fsBold, fsItalic]
+    Layout = tlCenter
+    Transparent = True
+    OnMouseMove = Label2MouseMove
+  end
 end

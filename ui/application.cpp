@@ -11,6 +11,8 @@ namespace ui {
 
 TApplication::TApplication(QObject* parent) : QObject(parent)
 {
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) { setActive(state == Qt::ApplicationActive); });
 }
 
 void TApplication::setTitle(const QString& title)
@@ -25,7 +27,30 @@ void TApplication::registerForm(TForm* form)
 
 void TApplication::unregisterForm(TForm* form)
 {
-    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+    std::erase(forms_, form);
+    std::erase(raised_, form);
+}
+
+void TApplication::noteRaised(TForm* form)
+{
+    std::erase(raised_, form);
+    raised_.push_back(form);
+}
+
+void TApplication::setActive(bool active)
+{
+    if (active) {
+        for (TForm* form : forms_)
+            form->keepOnTop(true);
+        return;
+    }
+    const auto main = std::find(raised_.begin(), raised_.end(), mainForm());
+    if (main == raised_.end())
+        return;
+    for (auto above = main + 1; above != raised_.end(); ++above) {
+        if ((*above)->visible())
+            (*above)->keepOnTop(false);
+    }
 }
 
 void TApplication::terminate()

@@ -26,6 +26,13 @@ public:
     TForm* mainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
     const std::vector<TForm*>& forms() const { return forms_; }
 
+    // The program's windows in the order they were last raised. While
+    // another application is active, the companions above the main form
+    // give up their place on top, so that application's windows may cover
+    // them; they take it back when the program is active again.
+    void noteRaised(TForm* form);
+    void setActive(bool active);
+
     // Ends the program once control returns to the event loop.
     void terminate();
     bool isTerminated() const { return terminated_; }
@@ -53,6 +60,7 @@ signals:
 private:
     QString title_;
     std::vector<TForm*> forms_;
+    std::vector<TForm*> raised_;
     bool terminated_ = false;
 };
 

@@ -111,6 +111,8 @@ bool TControl::eventFilter(QObject* watched, QEvent* event)
         hintShown_ = false;
         const auto* mouse = static_cast<QMouseEvent*>(event);
         clickPending_ = mouse->button() == Qt::LeftButton;
+        if (clickPending_)
+            form()->notePress(this, mouse->globalPosition().toPoint());
         return true;
     }
     case QEvent::MouseButtonDblClick: {
@@ -133,6 +135,7 @@ bool TControl::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->position().toPoint();
+        form()->notePointer(mouse->globalPosition().toPoint());
         fire(OnMouseMove, shiftState(mouse), at.x(), at.y());
         return true;
     }

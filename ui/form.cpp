@@ -24,6 +24,13 @@ public:
     explicit FormWindow(TForm& form) : form_(form) {}
 
 protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            form_.application().noteRaised(&form_);
+        return QWidget::event(event);
+    }
+
     // The window manager's close button or shortcut closes the form as the
     // program's own commands do.
     void closeEvent(QCloseEvent* event) override
@@ -59,6 +66,7 @@ void TForm::show()
     window_->show();
     window_->raise();
     window_->activateWindow();
+    services_.application.noteRaised(this);
 }
 
 void TForm::close()
@@ -105,6 +113,28 @@ void TForm::setFocus()
 {
     window_->activateWindow();
     window_->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm::notePress(TControl* control, QPoint global)
+{
+    press_ = {control, global, window_->pos()};
+    pointer_ = global;
+}
+
+bool TForm::keptOnTop() const
+{
+    return stayOnTop_ && keptOnTop_;
+}
+
+// Changes the window's standing without re-creating it, as QWidget's own
+// flags would.
+void TForm::keepOnTop(bool on)
+{
+    if (!stayOnTop_ || keptOnTop_ == on)
+        return;
+    keptOnTop_ = on;
+    if (QWindow* handle = window_->windowHandle())
+        handle->setFlag(Qt::WindowStaysOnTopHint, on);
 }
 
 void TForm::addControl(TControl* control)
@@ -168,6 +198,7 @@ void TForm::loaded()
     if (stayOnTop_)
         flags |= Qt::WindowStaysOnTopHint;
     window_->setWindowFlags(flags);
+    keptOnTop_ = stayOnTop_;
     window_->setWindowTitle(caption_);
     window_->setFixedSize(clientWidth_, clientHeight_);
     window_->setFont(font_.toQFont());

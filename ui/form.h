@@ -5,6 +5,7 @@
 #include "ui/services.h"
 
 #include <QHash>
+#include <QPoint>
 
 #include <functional>
 #include <memory>
@@ -63,6 +64,26 @@ public:
     // The component layer's own access to the window; units never use it.
     QWidget* window() const { return window_.get(); }
     void addControl(TControl* control);
+
+    // Where the left button last went down on one of the form's controls,
+    // and where the pointer is now; window drags start from them.
+    struct Press {
+        TControl* control = nullptr;
+        QPoint global;
+        QPoint windowPosition;
+    };
+    void notePress(TControl* control, QPoint global);
+    void notePointer(QPoint global) { pointer_ = global; }
+    const Press& lastPress() const { return press_; }
+    QPoint pointer() const { return pointer_; }
+    bool isDragging() const { return dragging_; }
+    void beginDrag() { dragging_ = true; }
+    void endDrag() { dragging_ = false; }
+
+    // Whether the window keeps its place above other applications' windows
+    // now; see TApplication for when a companion gives it up.
+    bool keptOnTop() const;
+    void keepOnTop(bool on);
 
     void applyLayoutProperty(const LayoutProperty& property, const LayoutContext& context) override;
     void insertComponent(TComponent* child) override;
@@ -136,6 +157,10 @@ private:
     bool borderless_ = false;
     bool centreOnFirstShow_ = false;
     bool shownBefore_ = false;
+    bool dragging_ = false;
+    bool keptOnTop_ = false;
+    Press press_;
+    QPoint pointer_;
 };
 
 } // namespace ui

@@ -4,10 +4,13 @@
 #include "clock/Unit1.h"
 #include "stopwatch/Unit4.h"
 #include "support/fakeservices.h"
+#include "support/pointer.h"
 #include "timer/Unit3.h"
 
 #include <QTest>
 #include <QWidget>
+
+#include <array>
 
 using namespace ui;
 
@@ -21,6 +24,8 @@ private slots:
     void createsFiveFramesWithOnlyTheClockShown();
     void centresTheAboutWindowOnlyTheFirstTime_data();
     void centresTheAboutWindowOnlyTheFirstTime();
+    void everyWindowDragsByItsSurface_data();
+    void everyWindowDragsByItsSurface();
 };
 
 void StartupTest::placesTheClock_data()
@@ -106,6 +111,40 @@ void StartupTest::centresTheAboutWindowOnlyTheFirstTime()
     Form5->setTop(30);
     Form5->show();
     QCOMPARE(QPoint(Form5->left(), Form5->top()), QPoint(20, 30));
+}
+
+void StartupTest::everyWindowDragsByItsSurface_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<QPoint>("grip");
+    QTest::newRow("clock face") << 0 << "Label1" << QPoint(20, 10);
+    QTest::newRow("calendar strip") << 1 << "Image1" << QPoint(60, 7);
+    QTest::newRow("timer strip") << 2 << "Label2" << QPoint(60, 12);
+    QTest::newRow("stopwatch face") << 3 << "Label2" << QPoint(60, 12);
+    QTest::newRow("about picture") << 4 << "Image1" << QPoint(10, 230);
+    QTest::newRow("about version label") << 4 << "Label1" << QPoint(5, 5);
+}
+
+void StartupTest::everyWindowDragsByItsSurface()
+{
+    QFETCH(int, index);
+    QFETCH(QString, surface);
+    QFETCH(QPoint, grip);
+    FakeServices fake;
+    app::WindowSet windows(fake.services);
+    TForm* form = std::array<TForm*, 5>{Form1, Form2, Form3, Form4, Form5}[index];
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form->window()));
+    form->setLeft(100);
+    form->setTop(100);
+    auto* widget = form->window()->findChild<QWidget*>(surface);
+    QVERIFY(widget);
+    Pointer pointer(widget);
+    pointer.press(grip);
+    pointer.moveTo(widget->mapToGlobal(grip) + QPoint(150, 80));
+    pointer.release();
+    QCOMPARE(QPoint(form->left(), form->top()), QPoint(250, 180));
 }
 
 QTEST_MAIN(StartupTest)
