@@ -10,4 +10,5 @@ object Strings: TStringTable
     '(金)'
     '(土)')
   Farewell = 'Bye!Bye!'
+  TimesUp = '時間です!!'
 end

@@ -98,6 +98,8 @@ protected:
     void load(const QString& layoutName);
     void loadFromText(const QString& layoutName, const QByteArray& text);
 
+    void publish(const QString& name, TNotifyEvent handler) { handlers_.insert(name, std::move(handler)); }
+
     template <class Form>
     void publish(const QString& name, void (Form::*method)(TObject*))
     {
