@@ -34,8 +34,11 @@ int run()
         const ui::Services services{time, regional, desktop, application};
 
         WindowSet windows(services);
-        QObject::connect(&application, &ui::TApplication::terminated, qApp, &QCoreApplication::quit,
-                         Qt::QueuedConnection);
+        // Not quit(): it first asks every window to close, and the forms
+        // answer a close by hiding or by asking for this very end.
+        QObject::connect(
+            &application, &ui::TApplication::terminated, qApp, [] { QCoreApplication::exit(0); },
+            Qt::QueuedConnection);
         Form1->show();
         return QApplication::exec();
     } catch (const ui::LayoutError& error) {
