@@ -27,7 +27,32 @@ object Form4: TForm4
     Font.Name = '@Dotum'
     Font.Style = [fsBold, fsItalic]
     Layout = tlCenter
+    PopupMenu = PopupMenu1
     Transparent = True
+    OnClick = Label2Click
     OnMouseMove = Label2MouseMove
+  end
+  object PopupMenu1: TPopupMenu
+    AutoHotkeys = maManual
+    object N1: TMenuItem
+      Caption = 'スタート'
+      OnClick = N1Click
+    end
+    object N2: TMenuItem
+      Caption = '一時停止'
+      OnClick = N2Click
+    end
+    object N3: TMenuItem
+      Caption = 'リセット'
+      OnClick = N3Click
+    end
+    object Exit1: TMenuItem
+      Caption = '終了'
+      OnClick = Exit1Click
+    end
+  end
+  object Timer1: TTimer
+    Interval = 0
+    OnTimer = Timer1Timer
   end
 end

@@ -11,4 +11,5 @@ object Strings: TStringTable
     '(土)')
   Farewell = 'Bye!Bye!'
   TimesUp = '時間です!!'
+  StopwatchReset = 'StopWatch'
 end

@@ -25,6 +25,12 @@ QString twoDigits(int value)
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
 
+QString hoursMinutesSeconds(qint64 hours, int minutes, int seconds, const RegionalSettings& settings)
+{
+    const QString hourText = QStringLiteral("%1").arg(hours, settings.hourLeadingZero ? 2 : 1, 10, QLatin1Char('0'));
+    return hourText + settings.timeSeparator + twoDigits(minutes) + settings.timeSeparator + twoDigits(seconds);
+}
+
 } // namespace
 
 RegionalSettings RegionalSettings::fromLocale(const QLocale& locale)
@@ -59,13 +65,18 @@ RegionalSettings SystemRegionalFormats::current() const
     return RegionalSettings::fromLocale(QLocale::system());
 }
 
+QString formatDuration(std::chrono::milliseconds span, const RegionalSettings& settings)
+{
+    const qint64 seconds = std::max<qint64>(0, span.count() / 1000);
+    return hoursMinutesSeconds(seconds / 3600, int(seconds / 60 % 60), int(seconds % 60), settings);
+}
+
 QString formatLongTime(QTime time, const RegionalSettings& settings)
 {
     int hour = time.hour();
     if (settings.twelveHour)
         hour = hour % 12 == 0 ? 12 : hour % 12;
-    QString text = settings.hourLeadingZero ? twoDigits(hour) : QString::number(hour);
-    text += settings.timeSeparator + twoDigits(time.minute()) + settings.timeSeparator + twoDigits(time.second());
+    const QString text = hoursMinutesSeconds(hour, time.minute(), time.second(), settings);
     const QString& designator = time.hour() < 12 ? settings.amDesignator : settings.pmDesignator;
     if (!settings.twelveHour || designator.isEmpty())
         return text;

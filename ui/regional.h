@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTime>
 
+#include <chrono>
+
 namespace ui {
 
 // The user's regional date and time formats, as far as the program uses them.
@@ -41,6 +43,9 @@ public:
 // Hour, separator, two-digit minutes, separator, two-digit seconds, with the
 // AM/PM designator where a 12-hour setting puts it.
 QString formatLongTime(QTime time, const RegionalSettings& settings);
+// A span of time written like a time of day, but without a designator and
+// with hours that go on past 24.
+QString formatDuration(std::chrono::milliseconds span, const RegionalSettings& settings);
 QString formatShortDate(QDate date, const RegionalSettings& settings);
 // 1 = Sunday ... 7 = Saturday.
 int weekdayNumber(QDate date);
