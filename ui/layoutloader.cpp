@@ -5,7 +5,9 @@
 #include "ui/jpeg.h"
 #include "ui/label.h"
 #include "ui/layouterror.h"
+#include "ui/memo.h"
 #include "ui/menu.h"
+#include "ui/monthcalendar.h"
 #include "ui/propertyvalue.h"
 #include "ui/timer.h"
 
@@ -29,9 +31,12 @@ Factory factory()
 const std::map<QString, Factory>& componentClasses()
 {
     static const std::map<QString, Factory> classes{
+        {QStringLiteral("TButton"), factory<TButton>()},
         {QStringLiteral("TImage"), factory<TImage>()},
         {QStringLiteral("TLabel"), factory<TLabel>()},
+        {QStringLiteral("TMemo"), factory<TMemo>()},
         {QStringLiteral("TMenuItem"), factory<TMenuItem>()},
+        {QStringLiteral("TMonthCalendar"), factory<TMonthCalendar>()},
         {QStringLiteral("TPopupMenu"), factory<TPopupMenu>()},
         {QStringLiteral("TTimer"), factory<TTimer>()},
     };
@@ -56,9 +61,12 @@ void LayoutLoader::load(const LayoutObject& root)
              QStringLiteral("expected the form %1: %2, not %3: %4")
                  .arg(form_.name(), form_.className(), root.name, root.className));
     components_.insert(root.name, &form_);
+    // The form's own properties first: its components start from its font.
+    applyProperties(root);
     for (const LayoutObject& child : root.children)
         create(child, form_);
-    apply(root);
+    for (const LayoutObject& child : root.children)
+        apply(child);
     for (const TForm::Field& field : form_.fields_) {
         TComponent* component = components_.value(field.name);
         if (!component || !field.bind(component))
@@ -94,6 +102,13 @@ void LayoutLoader::create(const LayoutObject& object, TComponent& holder)
 
 void LayoutLoader::apply(const LayoutObject& object)
 {
+    applyProperties(object);
+    for (const LayoutObject& child : object.children)
+        apply(child);
+}
+
+void LayoutLoader::applyProperties(const LayoutObject& object)
+{
     TComponent* component = components_.value(object.name);
     for (const LayoutProperty& property : object.properties) {
         try {
@@ -102,8 +117,6 @@ void LayoutLoader::apply(const LayoutObject& object)
             fail(property.line, object.name, error.message());
         }
     }
-    for (const LayoutObject& child : object.children)
-        apply(child);
 }
 
 template <class Event>

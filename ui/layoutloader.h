@@ -25,6 +25,7 @@ public:
 private:
     void create(const LayoutObject& object, TComponent& holder);
     void apply(const LayoutObject& object);
+    void applyProperties(const LayoutObject& object);
     template <class Event>
     Event handlerFor(const LayoutProperty& property) const;
     [[noreturn]] void fail(int line, const QString& item, const QString& message) const;
