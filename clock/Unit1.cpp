@@ -92,6 +92,7 @@ void TForm1::place(TForm* companion, Offset offset) const
 void TForm1::showCalendar()
 {
     place(Form2, {77, -3});
+    Form2->MonthCalendar1->setDate(services().time.localNow().date());
     Form2->show();
 }
 
@@ -146,6 +147,7 @@ void TForm1::N7Click(TObject*)
 void TForm1::N4Click(TObject*)
 {
     Form5->show();
+    Form5->Button1->setFocus();
 }
 
 void TForm1::Exit1Click(TObject*)

@@ -73,6 +73,8 @@ void TControl::applyLayoutProperty(const LayoutProperty& property, const LayoutC
         widget_->resize(widget_->width(), intValue(property, 0, 32767));
     else if (name == u"Align")
         align_ = TAlign(enumValue(property, {"alNone", "alTop", "alBottom", "alClient"}));
+    else if (name == u"TabOrder")
+        tabOrder_ = intValue(property, 0, 32767);
     else if (name == u"Hint")
         hint_ = stringValue(property);
     else if (name == u"ShowHint") {

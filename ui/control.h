@@ -24,6 +24,10 @@ public:
     int height() const;
     void setBounds(const QRect& bounds);
 
+    // Place in the form's keyboard focus chain; -1 when not in it.
+    int tabOrder() const { return tabOrder_; }
+    QWidget* focusWidget() const { return widget_; }
+
     QString hint() const { return hint_; }
     void setHint(const QString& hint) { hint_ = hint; }
 
@@ -49,6 +53,7 @@ private:
     QWidget* widget_; // owned by the form's window
     TPopupMenu* popupMenu_ = nullptr;
     TAlign align_ = TAlign::None;
+    int tabOrder_ = -1;
     QString hint_;
     bool showHint_ = false;
     bool parentShowHint_ = true;

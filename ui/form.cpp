@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <iterator>
 
 namespace ui {
 
@@ -208,6 +209,18 @@ void TForm::loaded()
     window_->setAutoFillBackground(true);
     setAlphaBlend(alphaBlend_);
     realign();
+    orderFocusChain();
+}
+
+void TForm::orderFocusChain()
+{
+    std::vector<TControl*> chain;
+    std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(chain),
+                 [](const TControl* control) { return control->tabOrder() >= 0; });
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](const TControl* a, const TControl* b) { return a->tabOrder() < b->tabOrder(); });
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1]->focusWidget(), chain[i]->focusWidget());
 }
 
 void TForm::realign()

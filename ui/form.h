@@ -137,6 +137,7 @@ private:
     };
 
     void realign();
+    void orderFocusChain();
     void placeOnFirstShow();
 
     Services services_;
