@@ -3,8 +3,10 @@
 #include "ui/form.h"
 #include "ui/propertyvalue.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
+#include <algorithm>
 #include <array>
 
 namespace ui {
@@ -72,7 +74,6 @@ void TLabel::loaded()
 void TLabel::applyLook()
 {
     QLabel* widget = label();
-    widget->setFont(font_.toQFont());
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, toQColor(font_.color));
     palette.setColor(QPalette::Window, toQColor(color_));
@@ -80,10 +81,23 @@ void TLabel::applyLook()
     widget->setAutoFillBackground(!transparent_);
 }
 
+// A label of fixed size narrows its font for a text wider than itself (a
+// 12-hour time with its designator on the clock face) rather than cutting
+// the text off at both ends.
 void TLabel::fitText()
 {
-    if (autoSize_ && align() == TAlign::None)
-        label()->resize(label()->sizeHint());
+    QLabel* widget = label();
+    QFont font = font_.toQFont();
+    if (autoSize_ && align() == TAlign::None) {
+        widget->setFont(font);
+        widget->resize(widget->sizeHint());
+        return;
+    }
+    const int width = QFontMetrics(font).horizontalAdvance(widget->text());
+    if (width > widget->width() && widget->width() > 0)
+        font.setPixelSize(std::max(1, font_.height * widget->width() / width));
+    if (font != widget->font())
+        widget->setFont(font);
 }
 
 } // namespace ui

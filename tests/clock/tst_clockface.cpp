@@ -89,6 +89,10 @@ void ClockFaceTest::followsRegionalChangesAtTheNextTick()
     fake.time.advance(milliseconds(1000));
     QCOMPARE(form.Label1->caption(), QStringLiteral("9:05:09 PM"));
     QCOMPARE(form.hint(), QStringLiteral("Today 12/9/26(水)"));
+    // The longer text narrows the font to stay whole on the face.
+    QLabel* label = face(form);
+    QVERIFY(label->font().pixelSize() < 24);
+    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
 }
 
 void ClockFaceTest::showsANewWallClockAtOnce()
