@@ -68,7 +68,6 @@ void TApplication::handleException(const QString& message) noexcept
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->open();
-    emit exceptionShown(message);
 }
 
 } // namespace ui

@@ -55,7 +55,6 @@ public:
 
 signals:
     void terminated();
-    void exceptionShown(const QString& message);
 
 private:
     QString title_;

@@ -15,8 +15,6 @@ public:
     TShiftState() = default;
     explicit TShiftState(unsigned bits) : bits_(bits) {}
     bool contains(ShiftFlag f) const { return bits_ & unsigned(f); }
-    TShiftState with(ShiftFlag f) const { return TShiftState(bits_ | unsigned(f)); }
-    bool operator==(const TShiftState&) const = default;
 
 private:
     unsigned bits_ = 0;

@@ -42,8 +42,6 @@ public:
     int left() const;
     void setTop(int top);
     void setLeft(int left);
-    int clientWidth() const { return clientWidth_; }
-    int clientHeight() const { return clientHeight_; }
 
     bool alphaBlend() const { return alphaBlend_; }
     void setAlphaBlend(bool on);
@@ -53,7 +51,6 @@ public:
     void setHint(const QString& hint) { hint_ = hint; }
     bool showHint() const { return showHint_; }
 
-    bool stayOnTop() const { return stayOnTop_; }
     QString caption() const { return caption_; }
     const TFont& font() const { return font_; }
     TColor color() const { return color_; }

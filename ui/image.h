@@ -12,9 +12,6 @@ class TImage : public TControl
 public:
     TImage(TForm* form, const QString& name);
 
-    bool stretch() const { return stretch_; }
-    QImage picture() const { return picture_; }
-
     void applyLayoutProperty(const LayoutProperty& property, const LayoutContext& context) override;
 
 private:

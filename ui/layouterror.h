@@ -11,15 +11,9 @@ class LayoutError : public std::runtime_error
 {
 public:
     LayoutError(const QString& layout, int line, const QString& item, const QString& message)
-        : std::runtime_error(describe(layout, line, item, message).toStdString()),
-          layout_(layout), line_(line), item_(item), message_(message)
+        : std::runtime_error(describe(layout, line, item, message).toStdString())
     {
     }
-
-    const QString& layout() const { return layout_; }
-    int line() const { return line_; }
-    const QString& item() const { return item_; }
-    const QString& message() const { return message_; }
 
 private:
     static QString describe(const QString& layout, int line, const QString& item, const QString& message)
@@ -29,11 +23,6 @@ private:
             text += item + QStringLiteral(": ");
         return text + message;
     }
-
-    QString layout_;
-    int line_;
-    QString item_;
-    QString message_;
 };
 
 // Raised by a component for one bad property; the loader adds where it stands.

@@ -24,7 +24,6 @@ public:
 
     int interval() const { return interval_; }
     void setInterval(int interval);
-    bool alignToClock() const { return alignToClock_; }
 
     TNotifyEvent OnTimer;
 

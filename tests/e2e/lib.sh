@@ -203,11 +203,104 @@ window_title() {
 
 # --- Pointer ---------------------------------------------------------------
 
+pointer_at() { [[ $(xdotool getmouselocation 2>/dev/null) == "x:$1 y:$2 "* ]]; }
+
+# move_pointer X Y: moves the pointer and waits until the server has it there.
+# (xdotool's own --sync waits for a motion event, which never comes when the
+# pointer is already in place.)
+move_pointer() { xdotool mousemove "$1" "$2" && wait_until 3 pointer_at "$1" "$2"; }
+
 # click_window WID BUTTON [COUNT]: moves the pointer to the window's centre and clicks there.
 click_window() {
     local x y w h
     read -r x y w h < <(window_geometry "$1") || return 1
-    xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click --repeat "${3:-1}" --delay 80 "$2"
+    move_pointer $((x + w / 2)) $((y + h / 2)) || return 1
+    xdotool click --repeat "${3:-1}" --delay 80 "$2"
+}
+
+# drag_pointer FROM_X FROM_Y TO_X TO_Y [STEPS]: left-button drag in straight steps.
+drag_pointer() {
+    local i steps=${5:-10}
+    move_pointer "$1" "$2" && xdotool mousedown 1 || return 1
+    for ((i = 1; i <= steps; i++)); do
+        move_pointer $(($1 + ($3 - $1) * i / steps)) $(($2 + ($4 - $2) * i / steps)) || break
+    done
+    xdotool mouseup 1
+    pointer_at "$3" "$4"
+}
+
+# --- Menus -----------------------------------------------------------------
+
+# The process's open menus: its mapped override-redirect windows, oldest first.
+popup_windows() {
+    local w
+    for w in $(visible_windows "$1" | sort -n); do
+        xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$w"
+    done
+}
+popup_count_is() { [[ $(popup_windows "$1" | grep -c .) -eq $2 ]]; }
+
+# menu_painted WID: the menu shows dark text on a face that is mostly light
+# (before its first paint it shows whatever lay beneath, the black root for one).
+menu_painted() {
+    local x y w h region shot="$E2E_TMP/menu-check.png"
+    read -r x y w h < <(window_geometry "$1") || return 1
+    region="${w}x$h+$x+$y"
+    screenshot "$shot" &&
+        (($(count_pixels "$shot" "$region" 'r > 200 && g > 200 && b > 200') * 2 > w * h)) &&
+        (($(count_pixels "$shot" "$region" 'r < 80 && g < 80 && b < 80') > 20))
+}
+newest_menu_painted() {
+    local menu
+    menu=$(popup_windows "$APP_PID" | tail -n 1)
+    [[ -n $menu ]] && menu_painted "$menu"
+}
+
+# open_menu_at X Y: right-clicks there and waits until the program's menu is up
+# and painted, so that it has the keyboard by the time keys are sent.
+open_menu_at() {
+    move_pointer "$1" "$2" && xdotool click 3 || return 1
+    wait_until 3 popup_count_is "$APP_PID" 1 && wait_until 3 newest_menu_painted
+}
+
+# open_menu_on WID: right-click in the middle of the window.
+open_menu_on() {
+    local x y w h
+    read -r x y w h < <(window_geometry "$1") || return 1
+    open_menu_at $((x + w / 2)) $((y + h / 2))
+}
+
+# menu_keys OPEN_AFTER KEYS...: types into the open menu and waits until
+# OPEN_AFTER menus remain (more when a submenu opens, 0 once an item is chosen).
+menu_keys() {
+    local open_after=$1
+    shift
+    xdotool key --delay 30 "$@" || return 1
+    wait_until 3 popup_count_is "$APP_PID" "$open_after" || return 1
+    ((open_after == 0)) || wait_until 3 newest_menu_painted
+}
+
+# choose_item WID N: opens the window's menu and chooses its Nth item with the keyboard.
+choose_item() {
+    local i downs=()
+    for ((i = 0; i < $2; i++)); do downs+=(Down); done
+    open_menu_on "$1" && menu_keys 0 "${downs[@]}" Return
+}
+
+# region_of WID: the window's place on the screen as an ImageMagick WxH+X+Y geometry.
+region_of() {
+    local x y w h
+    read -r x y w h < <(window_geometry "$1") || return 1
+    echo "${w}x$h+$x+$y"
+}
+
+# window_with_geometry PID "X Y W H": the id of a mapped window of the process there.
+window_with_geometry() {
+    local w
+    for w in $(visible_windows "$1"); do
+        [[ $(window_geometry "$w") == "$2" ]] && { echo "$w"; return 0; }
+    done
+    return 1
 }
 
 # --- Pictures --------------------------------------------------------------

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The stopwatch strip on a real X11 desktop: shown from the clock's menu,
+# started and paused through its own menu, and put away with a click on its face.
+#
+# usage: stopwatch.sh PATH-TO-VELMORA
+#
+# The checks' helpers run through check and wait_until, which shellcheck cannot follow.
+# shellcheck disable=SC2317
+set -u -o pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=tests/e2e/lib.sh
+source "$here/lib.sh"
+
+if (($# < 1)); then
+    echo "usage: $0 PATH-TO-VELMORA" >&2
+    exit 2
+fi
+
+e2e_setup "$1"
+
+clock=$(visible_windows "$APP_PID" | head -n 1)
+artifacts=${E2E_ARTIFACTS:-/tmp}
+mkdir -p "$artifacts"
+
+choose_item "$clock" 3 # show the stopwatch
+wait_until 3 window_with_geometry "$APP_PID" "884 87 125 25" ||
+    bail "the clock's menu shows the stopwatch at 884,87"
+stopwatch=$(window_with_geometry "$APP_PID" "884 87 125 25")
+region=$(region_of "$stopwatch")
+shot="$E2E_TMP/shot.png"
+red='r > 180 && g < 80 && b < 80'
+dark='r < 60 && g < 60 && b < 60'
+
+pixels_at_least() {
+    local count
+    count=$(count_pixels "$shot" "$region" "$1")
+    ((count >= $2)) || { note "$count pixels meet '$1', expected at least $2"; return 1; }
+}
+no_pixels() {
+    local count
+    count=$(count_pixels "$shot" "$region" "$1")
+    ((count == 0)) || { note "$count pixels meet '$1'"; return 1; }
+}
+picture_changed_from() { screenshot "$shot" && [[ $(region_digest "$shot" "$region") != "$1" ]]; }
+shows_red() { screenshot "$shot" && (($(count_pixels "$shot" "$region" "$red") >= 50)); }
+
+# The face changes twice, a second apart each time, while it runs.
+runs() {
+    local first second
+    screenshot "$shot" && first=$(region_digest "$shot" "$region")
+    wait_until 3 picture_changed_from "$first" || { note "the face stayed as it was"; return 1; }
+    second=$(region_digest "$shot" "$region")
+    wait_until 3 picture_changed_from "$second" || { note "the face changed once, then stopped"; return 1; }
+}
+# Nothing changes for two seconds.
+stands_still() {
+    local digest
+    screenshot "$shot" && digest=$(region_digest "$shot" "$region")
+    ! wait_until 2 picture_changed_from "$digest" || { note "the face changed"; return 1; }
+}
+
+# --- Start -----------------------------------------------------------------
+
+check "the stopwatch stands still before it is started" stands_still
+check "the idle face shows dark lettering" pixels_at_least "$dark" 50
+
+choose_item "$stopwatch" 1 # start
+check "started, the face changes from second to second" runs
+check "the running time is drawn in black" pixels_at_least "$dark" 50
+check "the running time has no red" no_pixels "$red"
+cp "$shot" "$artifacts/velmora-stopwatch-running.png"
+note "screenshot: $artifacts/velmora-stopwatch-running.png"
+
+# --- Pause -----------------------------------------------------------------
+
+choose_item "$stopwatch" 2 # pause
+check "pausing turns the face red" wait_until 3 shows_red
+check "the paused time stands still" stands_still
+cp "$shot" "$artifacts/velmora-stopwatch-paused.png"
+note "screenshot: $artifacts/velmora-stopwatch-paused.png"
+
+# --- Put away --------------------------------------------------------------
+
+unmapped() { ! visible_windows "$APP_PID" | grep -qx "$1"; }
+mapped() { visible_windows "$APP_PID" | grep -qx "$1"; }
+click_window "$stopwatch" 1
+check "a click on the face hides the stopwatch" eventually 3 unmapped "$stopwatch"
+check "the clock stays up after the stopwatch is hidden" mapped "$clock"
+
+finish
