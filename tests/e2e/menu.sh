@@ -25,7 +25,7 @@ artifacts=${E2E_ARTIFACTS:-/tmp}
 mkdir -p "$artifacts"
 
 # Menu items, counted from the top.
-SHOW_ALL=4 TRANSLUCENT=5 MOVE_TOGETHER=6
+SHOW_ALL=4 TRANSLUCENT=5 MOVE_TOGETHER=6 VERSION=7
 
 shown_at() {
     window_with_geometry "$APP_PID" "$1" >/dev/null && return 0
@@ -90,6 +90,19 @@ note "screenshot: $artifacts/velmora-all.png"
 
 stopwatch=$(window_with_geometry "$APP_PID" "884 87 125 25")
 calendar=$(window_with_geometry "$APP_PID" "881 114 134 157")
+
+# --- The about window ------------------------------------------------------
+
+choose_item "$clock" $VERSION
+check "the version command centres the about window, 307x242" eventually 3 shown_at "358 263 307 242"
+about=$(window_with_geometry "$APP_PID" "358 263 307 242")
+not_on_top() { ! window_state "$1" | grep -qx _NET_WM_STATE_ABOVE; }
+check "the about window is not kept on top" not_on_top "$about"
+screenshot "$artifacts/velmora-about.png"
+note "screenshot: $artifacts/velmora-about.png"
+xdotool key Return
+check "Enter on its focused close button closes the about window" \
+    eventually 3 bash -c "! xdotool search --onlyvisible --pid $APP_PID 2>/dev/null | grep -qx $about"
 
 # --- Moving together -------------------------------------------------------
 
