@@ -326,3 +326,38 @@ count_pixels() {
 
 # region_digest FILE GEOMETRY: a checksum of the region's pixels, to see whether it changed.
 region_digest() { convert "$1" -crop "$2" +repage -depth 8 rgb:- | md5sum | cut -d' ' -f1; }
+
+# --- Watching one window's pixels -------------------------------------------
+# Callers set `region` (from region_of) and `shot`, a screenshot file to reuse.
+
+red='r > 180 && g < 80 && b < 80'
+# shellcheck disable=SC2034 # used by the scripts that source this
+dark='r < 60 && g < 60 && b < 60'
+
+pixels_at_least() {
+    local count
+    count=$(count_pixels "$shot" "$region" "$1")
+    ((count >= $2)) || { note "$count pixels meet '$1', expected at least $2"; return 1; }
+}
+no_pixels() {
+    local count
+    count=$(count_pixels "$shot" "$region" "$1")
+    ((count == 0)) || { note "$count pixels meet '$1'"; return 1; }
+}
+picture_changed_from() { screenshot "$shot" && [[ $(region_digest "$shot" "$region") != "$1" ]]; }
+shows_red() { screenshot "$shot" && (($(count_pixels "$shot" "$region" "$red") >= 50)); }
+
+# The region changes twice, a second apart each time.
+keeps_changing() {
+    local first second
+    screenshot "$shot" && first=$(region_digest "$shot" "$region")
+    wait_until 3 picture_changed_from "$first" || { note "the region stayed as it was"; return 1; }
+    second=$(region_digest "$shot" "$region")
+    wait_until 3 picture_changed_from "$second" || { note "the region changed once, then stopped"; return 1; }
+}
+# Nothing changes for two seconds.
+stands_still() {
+    local digest
+    screenshot "$shot" && digest=$(region_digest "$shot" "$region")
+    ! wait_until 2 picture_changed_from "$digest" || { note "the region changed"; return 1; }
+}
