@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include "ui/layouterror.h"
 #include "ui/propertyvalue.h"
 #include "ui/texts.h"
 
@@ -47,6 +48,9 @@ void installFontSubstitutes()
     const StringTable table = StringTable::fromResource(QStringLiteral(":/fonts.dfm"));
     for (const QString& entry : table.strings(QStringLiteral("Substitutes"))) {
         const qsizetype equals = entry.indexOf(u'=');
+        if (equals <= 0 || equals == entry.size() - 1)
+            throw LayoutError(QStringLiteral("fonts.dfm"), 0, QStringLiteral("Substitutes"),
+                              QStringLiteral("'%1' is not 'layout name=installed font'").arg(entry));
         QFont::insertSubstitution(entry.left(equals), entry.mid(equals + 1));
     }
 }

@@ -12,16 +12,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=tests/e2e/lib.sh
 source "$here/lib.sh"
 
-if (($# < 1)); then
-    echo "usage: $0 PATH-TO-VELMORA" >&2
-    exit 2
-fi
-
-e2e_setup "$1"
+e2e_setup "$@"
 
 read -r screen_width _ < <(screen_size)
-win=$(visible_windows "$APP_PID" | head -n 1)
-note "clock window: $win"
+note "clock window: $clock"
 
 # --- The window as the window manager sees it ------------------------------
 
@@ -50,14 +44,14 @@ titled() {
 }
 
 check "clock window sits 37 px from the top, 140 px in from the right, 125x28" \
-    eventually 3 geometry_is "$win" "$((screen_width - 140)) 37 125 28"
-check "clock window has no frame" eventually 3 no_frame "$win"
-check "clock window stays above other windows" eventually 3 stays_on_top "$win"
-check "clock window is titled Velmora" titled "$win" Velmora
+    eventually 3 geometry_is "$clock" "$((screen_width - 140)) 37 125 28"
+check "clock window has no frame" eventually 3 no_frame "$clock"
+check "clock window stays above other windows" eventually 3 stays_on_top "$clock"
+check "clock window is titled Velmora" titled "$clock" Velmora
 
 # --- What it paints --------------------------------------------------------
 
-read -r wx wy ww wh < <(window_geometry "$win")
+read -r wx wy ww wh < <(window_geometry "$clock")
 region="${ww}x${wh}+${wx}+${wy}"
 shot="$E2E_TMP/shot.png"
 yellow='r > 180 && g > 180 && b < 100'
@@ -113,7 +107,7 @@ ends_cleanly() {
     ((status == 0)) || { note "exit status $status"; program_log; return 1; }
 }
 
-click_window "$win" 1 2
+click_window "$clock" 1 2
 check "double-click on the clock ends the program with status 0" ends_cleanly
 
 finish

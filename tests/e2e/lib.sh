@@ -149,11 +149,21 @@ start_program() {
 }
 
 # e2e_setup PROGRAM [ARGS...]: everything a test needs before its first check.
+# e2e_setup PATH-TO-VELMORA: a private X server, a window manager and the
+# program on them; sets `clock` (its first window) and `artifacts` (where
+# screenshots go).
 e2e_setup() {
+    if (($# < 1)); then
+        echo "usage: $0 PATH-TO-VELMORA" >&2
+        exit 2
+    fi
     require_tools Xvfb xdpyinfo openbox xdotool xwininfo xprop import convert
     start_xvfb
     start_wm
     start_program "$@"
+    clock=$(visible_windows "$APP_PID" | head -n 1)
+    artifacts=${E2E_ARTIFACTS:-/tmp}
+    mkdir -p "$artifacts"
 }
 
 # The program's output so far, for a failing check to show.
@@ -360,4 +370,13 @@ stands_still() {
     local digest
     screenshot "$shot" && digest=$(region_digest "$shot" "$region")
     ! wait_until 2 picture_changed_from "$digest" || { note "the region changed"; return 1; }
+}
+
+# show_from_clock VAR ITEM "X Y W H": picks the clock's menu item, waits for a
+# window of the program at that geometry and puts its id in VAR; bails
+# (in this shell, so the test stops) when none comes.
+show_from_clock() {
+    choose_item "$clock" "$2"
+    wait_until 3 window_with_geometry "$APP_PID" "$3" || bail "the clock's menu item $2 shows a window at '$3'"
+    printf -v "$1" '%s' "$(window_with_geometry "$APP_PID" "$3")"
 }

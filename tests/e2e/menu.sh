@@ -13,16 +13,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=tests/e2e/lib.sh
 source "$here/lib.sh"
 
-if (($# < 1)); then
-    echo "usage: $0 PATH-TO-VELMORA" >&2
-    exit 2
-fi
-
-e2e_setup "$1"
-
-clock=$(visible_windows "$APP_PID" | head -n 1)
-artifacts=${E2E_ARTIFACTS:-/tmp}
-mkdir -p "$artifacts"
+e2e_setup "$@"
 
 # Menu items, counted from the top.
 SHOW_ALL=4 TRANSLUCENT=5 MOVE_TOGETHER=6 VERSION=7

@@ -12,21 +12,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=tests/e2e/lib.sh
 source "$here/lib.sh"
 
-if (($# < 1)); then
-    echo "usage: $0 PATH-TO-VELMORA" >&2
-    exit 2
-fi
+e2e_setup "$@"
 
-e2e_setup "$1"
-
-clock=$(visible_windows "$APP_PID" | head -n 1)
-artifacts=${E2E_ARTIFACTS:-/tmp}
-mkdir -p "$artifacts"
-
-choose_item "$clock" 3 # show the stopwatch
-wait_until 3 window_with_geometry "$APP_PID" "884 87 125 25" ||
-    bail "the clock's menu shows the stopwatch at 884,87"
-stopwatch=$(window_with_geometry "$APP_PID" "884 87 125 25")
+stopwatch=
+show_from_clock stopwatch 3 "884 87 125 25"
 region=$(region_of "$stopwatch")
 shot="$E2E_TMP/shot.png"
 

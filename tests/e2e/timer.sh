@@ -12,20 +12,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=tests/e2e/lib.sh
 source "$here/lib.sh"
 
-if (($# < 1)); then
-    echo "usage: $0 PATH-TO-VELMORA" >&2
-    exit 2
-fi
+e2e_setup "$@"
 
-e2e_setup "$1"
-
-clock=$(visible_windows "$APP_PID" | head -n 1)
-artifacts=${E2E_ARTIFACTS:-/tmp}
-mkdir -p "$artifacts"
-
-choose_item "$clock" 2 # show the timer
-wait_until 3 window_with_geometry "$APP_PID" "884 66 125 25" || bail "the clock's menu shows the timer at 884,66"
-timer=$(window_with_geometry "$APP_PID" "884 66 125 25")
+timer=
+show_from_clock timer 2 "884 66 125 25"
 region=$(region_of "$timer")
 shot="$E2E_TMP/shot.png"
 
